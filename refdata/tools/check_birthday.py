@@ -111,14 +111,14 @@ def check_text(key, text, faults):
 def near_copies(texts):
     """Pairs of keys whose texts share NEAR_RUN or more consecutive characters."""
     seen = {}
-    pairs = set()
+    pairs = {}
     for key, text in texts:
         for i in range(len(text) - NEAR_RUN + 1):
             run = text[i:i + NEAR_RUN]
             other = seen.setdefault(run, key)
             if other != key:
-                pairs.add((other, key, run))
-    return sorted(pairs)
+                pairs.setdefault((other, key), run)
+    return sorted((a, b, run) for (a, b), run in pairs.items())
 
 
 def main(argv):
