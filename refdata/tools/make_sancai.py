@@ -105,23 +105,111 @@ def escape(text):
     return text.replace("\\", "\\\\").replace("\t", "\\t").replace("\n", "\\n")
 
 
+def check_grades():
+    grades = [grade(c) for c in configurations()]
+    if len(set(configurations())) != 125 or sorted(set(grades)) != list(range(1, 8)):
+        raise SystemExit("grades do not cover 125 configurations and all seven grades")
+
+
 def grades_table():
+    check_grades()
     lines = ["# Three-talent grades: 1 best to 7 worst.  Made by tools/make_sancai.py.",
              "title\tdjc"]
     lines += ["%s\t%d" % (c, grade(c)) for c in configurations()]
     return "\n".join(lines) + "\n"
 
 
+def band(g):
+    """Which wording of a piece fits a grade: good 1-3, mid 4-5, poor 6-7."""
+    return "good" if g <= 3 else "mid" if g <= 5 else "poor"
+
+
+def compose(title, pieces):
+    """The readings of one configuration, from the reviewed pieces."""
+    t, p, d = title
+    h, e = relations(title)
+    g = grade(title)
+    jx1, jx2, jx3 = verdict_ranks(title)
+    # A stable choice among the wordings of a piece, so that configurations
+    # sharing a relation do not all read the same.
+    turn = CYCLE.index(t) + 2 * CYCLE.index(p) + CYCLE.index(d)
+    fill = {"T": t, "P": p, "D": d}
+    combo = {k: v.format(**fill) for k, v in pieces["combo"][h + e].items()}
+
+    summaries = pieces["summary"][str(g)]
+    yy = (pieces["heaven_pair"][t + p] + pieces["earth_pair"][p + d]
+          + summaries[turn % len(summaries)])
+
+    jcy = combo["jcy"]
+    if e in "de":
+        jcy += pieces["health"][p]
+
+    cgy = combo["cgy"] + pieces["success_flavour"][p][band(g)]
+
+    rjgx = combo["rjgx"]
+    harsh = [pair[0] for pair in (t + p, p + d) if pair in HARSH_PAIRS]
+    if harsh:
+        rjgx += pieces["harsh"][harsh[0]]["mild" if jx3 <= 3 else "hard"]
+
+    upper = pieces["heaven_temper"][h]
+    # Upper and lower pulling apart: the lower clause opens with its own turn
+    # (好在, 但, 只是) instead of going on (又, 加上, 加之).
+    same_way = (h in "ABC") == (e in "abc")
+    lower = pieces["earth_temper"][e]["same" if same_way else "turn"]
+    xg = (pieces["trait"][p][band(g)] + upper[turn % 2]
+          + "；" + lower[(turn // 2) % 2] + "。")
+    if g >= 6:
+        xg += pieces["advice"][p]
+
+    return {"yy": yy, "jcy": jcy, "jx1": VERDICTS[jx1 - 1], "cgy": cgy,
+            "jx2": VERDICTS[jx2 - 1], "rjgx": rjgx, "jx3": VERDICTS[jx3 - 1], "xg": xg}
+
+
+def check_rows(rows):
+    """Faults in the composed readings, as messages (empty when sound)."""
+    faults = []
+    rank = {v: i + 1 for i, v in enumerate(VERDICTS)}
+    for title, row in rows:
+        own = GRADE_RANK[grade(title)]
+        got = [rank.get(row[k]) for k in ("jx1", "jx2", "jx3")]
+        if None in got:
+            faults.append("%s: verdict not one of the six" % title)
+            continue
+        if got[0] != own or any(abs(r - own) > 1 for r in got):
+            faults.append("%s: verdicts %s do not fit grade %d" % (title, got, grade(title)))
+        for k in ("yy", "jcy", "cgy", "rjgx", "xg"):
+            text = row[k]
+            if not text.endswith("。"):
+                faults.append("%s: %s does not end a sentence" % (title, k))
+            if any(ord(ch) < 128 for ch in text):
+                faults.append("%s: %s has ASCII characters (quotes, tabs...)" % (title, k))
+            if "{" in text or "}" in text:
+                faults.append("%s: %s has an unfilled place" % (title, k))
+            try:
+                text.encode("gbk")
+            except UnicodeEncodeError:
+                faults.append("%s: %s is not GBK" % (title, k))
+        for k, low, high in (("yy", 2, 4), ("xg", 2, 3)):
+            n = row[k].count("。")
+            if not low <= n <= high:
+                faults.append("%s: %s has %d sentences" % (title, k, n))
+    texts = [tuple(row[k] for k in ("yy", "jcy", "cgy", "rjgx", "xg")) for _, row in rows]
+    if len(set(texts)) != len(texts):
+        faults.append("two configurations read exactly alike")
+    return faults
+
+
 def texts_table():
-    sys.path.insert(0, HERE)
-    from sancai_texts import compose  # noqa: E402  (kept beside this file)
     with open(PIECES, encoding="utf-8") as f:
         pieces = json.load(f)
     cols = ["title", "yy", "jcy", "jx1", "cgy", "jx2", "rjgx", "jx3", "xg"]
     lines = ["# Three-talent readings.  Made by tools/make_sancai.py from tools/sancai/.",
              "\t".join(cols)]
-    for c in configurations():
-        row = compose(c, pieces, sys.modules[__name__])
+    rows = [(c, compose(c, pieces)) for c in configurations()]
+    faults = check_rows(rows)
+    if faults:
+        raise SystemExit("\n".join(faults))
+    for c, row in rows:
         lines.append("\t".join([c] + [escape(row[k]) for k in cols[1:]]))
     return "\n".join(lines) + "\n"
 
