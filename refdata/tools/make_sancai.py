@@ -153,7 +153,7 @@ def compose(title, pieces):
 
     upper = pieces["heaven_temper"][h]
     # Upper and lower pulling apart: the lower clause opens with its own turn
-    # (好在, 但, 只是) instead of going on (又, 加上, 加之).
+    # (好在, 但, 可惜) instead of going on (又, 加上, 加之).
     same_way = (h in "ABC") == (e in "abc")
     lower = pieces["earth_temper"][e]["same" if same_way else "turn"]
     xg = (pieces["trait"][p][band(g)] + upper[turn % 2]
