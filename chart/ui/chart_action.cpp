@@ -1,0 +1,7 @@
+#include "chart/ui/chart_action.h"
+
+namespace mirevo {
+
+void PrintChart(QWidget*, WorkbenchControls&) {}
+
+}  // namespace mirevo
