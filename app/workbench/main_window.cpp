@@ -108,7 +108,7 @@ void TFrmZiveda::FormCreate() {
 
 void TFrmZiveda::BuildControls() {
   const int row1 = 121, row2 = 146;
-  int x = 12;
+  int x = 8;
   auto next = [&](int w, int gap = 3) {
     int at = x;
     x += w + gap;
@@ -117,34 +117,34 @@ void TFrmZiveda::BuildControls() {
   AddLabel(this, QStringLiteral("姓氏"), next(26), row1, 26);
   c_.Xing = new QLineEdit(this);
   c_.Xing->setObjectName(QStringLiteral("Xing"));
-  c_.Xing->setGeometry(next(58, 6), row1, 58, 20);
+  c_.Xing->setGeometry(next(52, 5), row1, 52, 20);
   AddLabel(this, QStringLiteral("性别"), next(26), row1, 26);
-  c_.CBsex = AddCombo(this, {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), false, 10, next(46, 6), row1, 46);
+  c_.CBsex = AddCombo(this, {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), false, 10, next(42, 5), row1, 42);
   AddLabel(this, QStringLiteral("生日"), next(26), row1, 26);
-  c_.ComDate = AddCombo(this, {QStringLiteral("公历"), QStringLiteral("农历")}, QStringLiteral("公历"), false, 10, next(54), row1, 54);
-  c_.SYear = AddCombo(this, Numbers(1900, 2040, 4), QStringLiteral("2010"), true, 20, next(60, 1), row1, 60);
+  c_.ComDate = AddCombo(this, {QStringLiteral("公历"), QStringLiteral("农历")}, QStringLiteral("公历"), false, 10, next(50, 2), row1, 50);
+  c_.SYear = AddCombo(this, Numbers(1900, 2040, 4), QStringLiteral("2010"), true, 20, next(54, 1), row1, 54);
   AddLabel(this, QStringLiteral("年"), next(14, 1), row1, 14);
-  c_.SMonth = AddCombo(this, Numbers(1, 12, 2), QStringLiteral("01"), true, 12, next(44, 1), row1, 44);
+  c_.SMonth = AddCombo(this, Numbers(1, 12, 2), QStringLiteral("01"), true, 12, next(40, 1), row1, 40);
   AddLabel(this, QStringLiteral("月"), next(14, 1), row1, 14);
-  c_.Sday = AddCombo(this, Numbers(1, 31, 2), QStringLiteral("01"), true, 31, next(44, 1), row1, 44);
+  c_.Sday = AddCombo(this, Numbers(1, 31, 2), QStringLiteral("01"), true, 31, next(40, 1), row1, 40);
   AddLabel(this, QStringLiteral("日"), next(14, 1), row1, 14);
   QStringList hours;
   const char* branches[] = {"子", "丑", "丑", "寅", "寅", "卯", "卯", "辰", "辰", "巳", "巳", "午",
                             "午", "未", "未", "申", "申", "酉", "酉", "戌", "戌", "亥", "亥", "子"};
   for (int h = 0; h < 24; ++h) hours << QString::fromUtf8(branches[h]) + QLatin1Char(' ') + QString::number(h);
-  c_.Shour = AddCombo(this, hours, QStringLiteral("子 0"), true, 24, next(62, 1), row1, 62);
+  c_.Shour = AddCombo(this, hours, QStringLiteral("子 0"), true, 24, next(56, 1), row1, 56);
   AddLabel(this, QStringLiteral("时"), next(14, 1), row1, 14);
-  c_.CBFen = AddCombo(this, Numbers(0, 59, 2), QStringLiteral("01"), true, 30, next(44, 1), row1, 44);
-  AddLabel(this, QStringLiteral("分"), next(14, 8), row1, 14);
+  c_.CBFen = AddCombo(this, Numbers(0, 59, 2), QStringLiteral("01"), true, 30, next(40, 1), row1, 40);
+  AddLabel(this, QStringLiteral("分"), next(14, 5), row1, 14);
   AddLabel(this, QStringLiteral("名字形式"), next(50), row1, 50);
   c_.CBXingshi = AddCombo(this, {QStringLiteral("双字名"), QStringLiteral("单字名")}, QStringLiteral("双字名"), false, 10,
-                          next(68, 8), row1, 68);
+                          next(64, 5), row1, 64);
   AddLabel(this, QStringLiteral("笔画方案"), next(50), row1, 50);
-  c_.CBCode = AddCombo(this, {QStringLiteral("电脑全自动")}, QStringLiteral("电脑全自动"), false, 10, next(128, 10), row1, 128);
+  c_.CBCode = AddCombo(this, {QStringLiteral("电脑全自动")}, QStringLiteral("电脑全自动"), false, 10, next(112, 6), row1, 112);
   c_.Button1 = new QPushButton(QStringLiteral("立即取名"), this);
-  c_.Button1->setGeometry(next(72, 6), row1 - 1, 72, 22);
+  c_.Button1->setGeometry(next(64, 4), row1 - 1, 64, 22);
   c_.Button3 = new QPushButton(QStringLiteral("停止取名"), this);
-  c_.Button3->setGeometry(next(72), row1 - 1, 72, 22);
+  c_.Button3->setGeometry(next(64), row1 - 1, 64, 22);
 
   x = 12;
   c_.CBzhishukongz = new QCheckBox(this);
