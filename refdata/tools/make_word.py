@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Build the character dictionary, table `word` of Dazezed.dll.
 
-    python3 refdata/tools/make_word.py [--check] [--unihan DIR]
+    python3 refdata/tools/make_word.py [--check] [--stats] [--unihan DIR]
 
 reads the Unihan database (Debian package unicode-data, /usr/share/unicode/
 Unihan_*.txt.bz2) and the reviewed lists in refdata/tools/word/, and writes
 refdata/Dazezed/word.tsv sorted by id.  With --check it writes nothing and
-exits 1 when the committed file differs from what the sources give.  The rules
+exits 1 when the committed file differs from what the sources give; --stats
+prints the counts quoted in refdata/docs/dictionary.md.  The rules
 are described in refdata/docs/dictionary.md; they are, in short:
 
   rows    every GB2312 character (Unihan kGB0) and the characters of extra.txt
@@ -257,7 +258,7 @@ def build(unihan):
 
         xb = usable.get(c, "0")
         nan, nv = SEXES[xb]
-        rows[c] = {"zi": c, "ft": ft, "bh": bh, "wuhang": wuhang, "nan": nan,
+        rows[c] = {"gb": c in gbset, "zi": c, "ft": ft, "bh": bh, "wuhang": wuhang, "nan": nan,
                    "nv": nv, "xb": xb, "Aflag": None if c in usable else "1"}
 
     for c, value in known.items():
@@ -354,18 +355,49 @@ def render(rows):
     return "\n".join(lines) + "\n"
 
 
+def stats(rows):
+    """The counts of the note: rows, usable rows by strokes, sex and element."""
+    usable = [r for r in rows if r["Aflag"] is None]
+    out = ["rows: %d (GB2312 %d, extra %d)" % (len(rows), sum(1 for r in rows if r["gb"]),
+                                               sum(1 for r in rows if not r["gb"])),
+           "usable (Aflag NULL): %d" % len(usable)]
+    by_strokes = {}
+    for r in usable:
+        key = min(r["bh"], 30)
+        by_strokes[key] = by_strokes.get(key, 0) + 1
+    out.append("usable by strokes: " + "  ".join(
+        "%s:%d" % ("30+" if k == 30 else k, by_strokes.get(k, 0)) for k in range(1, 31)))
+    out.append("usable nan=1: %d  nv=1: %d" % (sum(r["nan"] for r in usable), sum(r["nv"] for r in usable)))
+    for label, group in (("usable", usable), ("all rows", rows)):
+        counts = {}
+        for r in group:
+            counts[r["xb"]] = counts.get(r["xb"], 0) + 1
+        out.append("%s xb: " % label + "  ".join("%s:%d" % (k, counts.get(k, 0)) for k in ("男", "女", "1", "0")))
+        counts = {}
+        for r in group:
+            counts[r["wuhang"]] = counts.get(r["wuhang"], 0) + 1
+        out.append("%s wuhang: " % label + "  ".join("%s:%d" % (k, counts.get(k, 0)) for k in ELEMENTS))
+    return "\n".join(out) + "\n"
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--check", action="store_true",
                         help="write nothing; exit 1 when word.tsv is not up to date")
+    parser.add_argument("--stats", action="store_true",
+                        help="write nothing; print the counts of the dictionary")
     parser.add_argument("--unihan", default=UNIHAN_DIR,
                         help="folder of Unihan_*.txt.bz2 (default %(default)s)")
     args = parser.parse_args(argv)
     try:
-        text = render(build(load_unihan(args.unihan)))
+        rows = build(load_unihan(args.unihan))
     except DataError as e:
         print("make_word: %s" % e, file=sys.stderr)
         return 2
+    if args.stats:
+        sys.stdout.write(stats(rows))
+        return 0
+    text = render(rows)
     if args.check:
         try:
             with open(OUT, encoding="utf-8") as fh:
