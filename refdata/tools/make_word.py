@@ -81,8 +81,11 @@ def cp_char(code):
 
 def load_unihan(directory):
     data = {}
-    names = sorted(n for n in os.listdir(directory)
-                   if n.startswith("Unihan_") and n.endswith(".txt.bz2"))
+    try:
+        listing = os.listdir(directory)
+    except OSError as e:
+        fail("cannot read the Unihan folder %s: %s" % (directory, e.strerror))
+    names = sorted(n for n in listing if n.startswith("Unihan_") and n.endswith(".txt.bz2"))
     if not names:
         fail("no Unihan_*.txt.bz2 in %s (install the Debian package unicode-data)" % directory)
     for name in names:
