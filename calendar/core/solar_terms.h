@@ -2,6 +2,8 @@
 // the calendar window's table of term days for 1901–2050.
 #pragma once
 
+#include <cstdint>
+
 #include "app/core/datetime.h"
 #include "app/core/gbk.h"
 
@@ -17,5 +19,8 @@ Gbk SolarTermOn(DateValue date);
 Gbk CalendarSolarTermOn(DateValue date);
 // Day of the month of calendar-table term k (1 = 小寒 … 24 = 冬至) in a year of 1901–2050.
 int CalendarSolarTermDay(int year, int k);
+// The calendar table's byte of a month of 1901–2050: high four bits h put the first
+// term on day 15 − h, low four bits l the second on day 15 + l; 0 outside the table.
+uint8_t CalendarSolarTermByte(int year, int month);
 
 }  // namespace mirevo
