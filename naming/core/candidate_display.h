@@ -26,6 +26,12 @@ std::optional<bool> IsHighScore(const Gbk& candidate, const Gbk& threshold);
 // A name of 10 to 15 bytes padded with blanks to 16; other lengths as they are.
 Gbk PaddedForPane(const Gbk& candidate);
 
+// The given name of a listed candidate: the full name (up to its first "("; empty
+// without one) after as many bytes as `surname` has, at most 20 bytes, trimmed.
+// A cut that would fall inside a double-byte character moves to its end, so a
+// surname of odd byte length never splits a character.
+Gbk GivenNameOf(const Gbk& listed, const Gbk& surname);
+
 class CandidateDisplay {
  public:
   static constexpr int kNamesPerRow = 7;

@@ -109,5 +109,24 @@ TEST(CandidateDisplay, AnUnreadableScoreDropsTheName) {
   EXPECT_EQ(d.shown(), 0);
 }
 
+TEST(GivenNameOf, CutAfterTheSurnamesBytes) {
+  struct Case {
+    const char* listed;
+    const char* surname;
+    const char* given;
+  };
+  const Case cases[] = {
+      {"欧阳明(90分)", "欧阳", "明"},
+      {"张伟明(95分)", "张", "伟明"},
+      {"张伟明(95分)", "", "张伟明"},
+      {"张伟明(95分)", "欧阳", "明"},       // the current surname decides, as typed
+      {"张伟明(95分)", "a", "伟明"},         // never half a character
+      {"张伟明", "张", ""},                  // without "(" there is no full name
+      {"张 伟 (95分)", "张", "伟"},
+      {"张一二三四五六七八九十壹(95分)", "张", "一二三四五六七八九十"},  // at most 20 bytes
+  };
+  for (const Case& c : cases) EXPECT_EQ(GivenNameOf(G(c.listed), G(c.surname)).ToUtf8(), c.given) << c.listed;
+}
+
 }  // namespace
 }  // namespace mirevo

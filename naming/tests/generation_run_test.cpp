@@ -13,29 +13,6 @@ namespace {
 
 Gbk G(const char* utf8) { return Gbk::FromUtf8(utf8); }
 
-// The UTF-8 of code point `cp` (the ideographs from U+4E00 on are all in GBK).
-std::string Ideograph(int cp) {
-  std::string s;
-  s += static_cast<char>(0xE0 | (cp >> 12));
-  s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-  s += static_cast<char>(0x80 | (cp & 0x3F));
-  return s;
-}
-
-// n8 usable characters of 8 strokes and n9 of 9, all fit for either sex.
-std::string BulkDictionarySql(int n8, int n9) {
-  std::string sql = std::string("BEGIN;") + testing::kWordSchema;
-  int id = 0;
-  auto add = [&](int cp, int strokes) {
-    ++id;
-    sql += "INSERT INTO word VALUES (" + std::to_string(id) + ",'" + Ideograph(cp) + "','" + Ideograph(cp) + "'," +
-           std::to_string(strokes) + ",'木'," + std::to_string(id * 7 % 50) + ",1,1,'1',NULL);";
-  };
-  for (int i = 0; i < n8; ++i) add(0x4E00 + i, 8);
-  for (int i = 0; i < n9; ++i) add(0x5000 + i, 9);
-  return sql + "COMMIT;";
-}
-
 struct RecordingSink : RunSink {
   void StartRun() override { events.push_back("start"); }
   void ClearHighScores() override { events.push_back("clear"); }
@@ -92,7 +69,7 @@ class GenerationRun : public ::testing::Test {
 using V = std::vector<std::string>;
 
 TEST_F(GenerationRun, SinglePlanHandsOnEveryRowInFetchOrder) {
-  Use(BulkDictionarySql(5, 4));  // 20 names
+  Use(testing::BulkDictionarySql(5, 4));  // 20 names
   in_.plan = G(" 11|8-9(90分) ");
   RunOutcome outcome = Run();
   EXPECT_EQ(outcome.end, RunEnd::kFinished) << outcome.error;
@@ -104,7 +81,7 @@ TEST_F(GenerationRun, SinglePlanHandsOnEveryRowInFetchOrder) {
 }
 
 TEST_F(GenerationRun, AllPlansRunInBatchesOfEight) {
-  Use(BulkDictionarySql(4, 3));
+  Use(testing::BulkDictionarySql(4, 3));
   std::vector<const char*> entries;
   for (int i = 0; i < 10; ++i) entries.push_back(i % 2 ? "11|9-8(85分)" : (i % 3 ? "11|8-8(90分)" : "11|8-9(77分)"));
   AllPlans(entries);
@@ -126,7 +103,7 @@ TEST_F(GenerationRun, NoPlansNoQuery) {
 }
 
 TEST_F(GenerationRun, StopEndsASinglePlanAfterItsGroupOfNine) {
-  Use(BulkDictionarySql(30, 30));
+  Use(testing::BulkDictionarySql(30, 30));
   in_.plan = G("11|8-9(90分)");
   sink_.stop_at = 3;
   EXPECT_EQ(Run().end, RunEnd::kStopped);
@@ -135,7 +112,7 @@ TEST_F(GenerationRun, StopEndsASinglePlanAfterItsGroupOfNine) {
 }
 
 TEST_F(GenerationRun, StopEndsABatchBeforeItsNextGroupAndAddsNoMorePlans) {
-  Use(BulkDictionarySql(30, 30));
+  Use(testing::BulkDictionarySql(30, 30));
   AllPlans(std::vector<const char*>(12, "11|8-9(90分)"));
   sink_.stop_at = 12;
   EXPECT_EQ(Run().end, RunEnd::kStopped);
@@ -150,7 +127,7 @@ TEST_F(GenerationRun, StopEndsABatchBeforeItsNextGroupAndAddsNoMorePlans) {
 }
 
 TEST_F(GenerationRun, APlanEntryThatIsNoNumberEndsTheRun) {
-  Use(BulkDictionarySql(3, 3));
+  Use(testing::BulkDictionarySql(3, 3));
   in_.plan = G("11|x-9(90分)");
   RunOutcome single = Run();
   EXPECT_EQ(single.end, RunEnd::kFailed);

@@ -52,4 +52,30 @@ inline std::string NamingFixtureSql() {
   return sql;
 }
 
+// The UTF-8 of code point `cp` (the ideographs from U+4E00 to U+9FA5 are all in GBK).
+inline std::string Ideograph(int cp) {
+  std::string s;
+  s += static_cast<char>(0xE0 | (cp >> 12));
+  s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+  s += static_cast<char>(0x80 | (cp & 0x3F));
+  return s;
+}
+
+// n8 usable characters of 8 strokes (from U+4E00) and n9 of 9 (from U+5000), all
+// fit for either sex, the surname 张 (11 strokes) and its plan 11|8-9(90分).
+inline std::string BulkDictionarySql(int n8, int n9) {
+  std::string sql = std::string("BEGIN;") + kWordSchema +
+                    "INSERT INTO word VALUES (0,'张','張',11,'火',900,1,1,'1','1');"
+                    "INSERT INTO zh VALUES (12,11,0,8,9,90,1);";
+  int id = 0;
+  auto add = [&](int cp, int strokes) {
+    ++id;
+    sql += "INSERT INTO word VALUES (" + std::to_string(id) + ",'" + Ideograph(cp) + "','" + Ideograph(cp) + "'," +
+           std::to_string(strokes) + ",'木'," + std::to_string(id * 7 % 50) + ",1,1,'1',NULL);";
+  };
+  for (int i = 0; i < n8; ++i) add(0x4E00 + i, 8);
+  for (int i = 0; i < n9; ++i) add(0x5000 + i, 9);
+  return sql + "COMMIT;";
+}
+
 }  // namespace mirevo::testing
