@@ -3,8 +3,10 @@
 //   gregorian YEAR MONTH DAY [--leap]  Gregorian date of a lunar date
 //   terms YEAR [--table]               the 24 solar terms of a year
 //   signs DATE...                      constellations and zodiac animal of each date
+//   calendar YEAR MONTH [--day D]      the month as the calendar window shows it
 #include <string>
 
+#include "calendar/core/calendar_month.h"
 #include "calendar/core/date_texts.h"
 #include "calendar/core/lunar.h"
 #include "calendar/core/signs.h"
@@ -83,6 +85,41 @@ int Signs(const std::vector<std::string>& argv, Output& out) {
   return 0;
 }
 
+const char* KindName(CellKind kind) {
+  switch (kind) {
+    case CellKind::kMonth:
+      return "month";
+    case CellKind::kFestival:
+      return "festival";
+    case CellKind::kTerm:
+      return "term";
+    case CellKind::kDay:
+      break;
+  }
+  return "day";
+}
+
+int Calendar(const std::vector<std::string>& argv, Output& out) {
+  Args args(argv, {"day"}, {});
+  const auto& p = args.positionals();
+  if (p.size() != 2) throw UsageError("give the year and the month");
+  const int year = IntArg(p[0], "YEAR"), month = IntArg(p[1], "MONTH");
+  const int day = IntArg(args.ValueOr("day", "1"), "--day");
+  if (year < 1901 || year > 2050) throw InputError("the calendar shows the years 1901 to 2050");
+  if (month < 1 || month > 12) throw InputError("the month must lie between 1 and 12");
+  if (day < 1 || day > 31) throw InputError("the day must lie between 1 and 31");
+
+  const CalendarMonthView view = RenderCalendarMonth(year, month, day);
+  out.Line(view.label);
+  out.Line(view.constellation);
+  for (int cell = 1; cell <= kCalendarCellCount; ++cell) {
+    const CalendarCell& c = view.cells[static_cast<std::size_t>(cell - 1)];
+    if (c.day == 0) continue;
+    out.Line(Gbk::Number(c.day) + Tab() + Gbk::Number(cell) + Tab() + c.lunar_line + Tab() + Gbk::Ascii(KindName(c.kind)));
+  }
+  return 0;
+}
+
 }  // namespace
 
 MIREVO_CLI_COMMAND("lunar", "lunar DATE...            lunar date of each yyyy-mm-dd date", Lunar);
@@ -91,5 +128,7 @@ MIREVO_CLI_COMMAND("gregorian", "gregorian Y M D [--leap]  Gregorian date of a l
 MIREVO_CLI_COMMAND("terms", "terms YEAR [--table]      the 24 solar terms of a year (--table: the calendar's days)",
                    Terms);
 MIREVO_CLI_COMMAND("signs", "signs DATE...            constellation (report, calendar) and zodiac animal", Signs);
+MIREVO_CLI_COMMAND("calendar", "calendar Y M [--day D]   the month calendar: label, constellation, one line a day",
+                   Calendar);
 
 }  // namespace mirevo::cli

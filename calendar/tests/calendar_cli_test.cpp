@@ -61,10 +61,36 @@ TEST(CalendarCli, SignsPrintsBothConstellationsAndTheAnimal) {
                               "2024-04-21\t金牛座 \t金牛座\t龙", "2024-10-23\t天蝎座\t天秤座\t龙"}));
 }
 
+TEST(CalendarCli, CalendarPrintsLabelConstellationAndOneLineADay) {
+  auto r = RunCli({"calendar", "2024", "2", "--day", "31"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  auto lines = r.lines();
+  ASSERT_EQ(lines.size(), 2u + 29u);
+  EXPECT_EQ(lines[0], "辰龙");
+  EXPECT_EQ(lines[1], "双鱼座");  // of 29 February, the day 31 comes to
+  EXPECT_EQ(lines[2], "1\t5\t廿二\tday");
+  EXPECT_EQ(lines[2 + 3], "4\t8\t立春\tterm");
+  EXPECT_EQ(lines[2 + 8], "9\t13\t除夕\tfestival");
+  EXPECT_EQ(lines[2 + 9], "10\t14\t春节\tfestival");
+  EXPECT_EQ(lines[2 + 28], "29\t33\t二十\tday");
+
+  r = RunCli({"calendar", "2020", "5"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  lines = r.lines();
+  ASSERT_EQ(lines.size(), 2u + 31u);
+  EXPECT_EQ(lines[0], "子鼠");
+  EXPECT_EQ(lines[1], "金牛座");  // of 1 May
+  EXPECT_EQ(lines[2 + 9], "10\t15\t母亲节\tfestival");
+  EXPECT_EQ(lines[2 + 22], "23\t28\t闰四\tmonth");
+  EXPECT_EQ(RunCli({"calendar", "2020", "8"}).lines().back(), "31\t37\t十三\tday");
+}
+
 TEST(CalendarCli, BadDatesAndYearsAreInputErrors) {
   for (const Lines& args : {Lines{"lunar", "2024-02-30"}, Lines{"lunar", "yesterday"}, Lines{"signs", "2024/01/01"},
                             Lines{"terms", "1900", "--table"}, Lines{"terms", "2051", "--table"},
-                            Lines{"terms", "0"}}) {
+                            Lines{"terms", "0"}, Lines{"calendar", "1900", "12"}, Lines{"calendar", "2051", "1"},
+                            Lines{"calendar", "2024", "13"}, Lines{"calendar", "2024", "1", "--day", "0"},
+                            Lines{"calendar", "2024", "1", "--day", "32"}}) {
     auto r = RunCli(args);
     EXPECT_EQ(r.exit_code, 1) << args[0] << " " << args[1];
     EXPECT_EQ(r.out, "");
@@ -75,7 +101,8 @@ TEST(CalendarCli, BadDatesAndYearsAreInputErrors) {
 TEST(CalendarCli, BadUsageExitsTwo) {
   for (const Lines& args : {Lines{"lunar"}, Lines{"signs"}, Lines{"gregorian", "2000", "1"},
                             Lines{"gregorian", "2000", "x", "1"}, Lines{"terms"}, Lines{"terms", "abc"},
-                            Lines{"terms", "2024", "--leap"}}) {
+                            Lines{"terms", "2024", "--leap"}, Lines{"calendar", "2024"},
+                            Lines{"calendar", "2024", "1", "--day"}, Lines{"calendar", "2024", "1", "--day", "x"}}) {
     auto r = RunCli(args);
     EXPECT_EQ(r.exit_code, 2) << args[0];
     EXPECT_NE(r.err.find("usage"), std::string::npos);

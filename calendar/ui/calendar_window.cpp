@@ -1,9 +1,9 @@
 #include "calendar/ui/calendar_window.h"
 
-#include <QDialog>
+#include "calendar/ui/calendar_form.h"
 
 namespace mirevo {
 
-QDialog* CreateCalendarWindow(QWidget* parent) { return new QDialog(parent); }
+QDialog* CreateCalendarWindow(QWidget* parent) { return new TFRM_Date(parent); }
 
 }  // namespace mirevo
