@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "analysis/core/numbers.h"
 #include "app/core/gbk.h"
 #include "data/core/lookups.h"
 #include "data/core/refdb.h"
@@ -126,6 +127,27 @@ TEST_F(ReferenceData, AllThreeTalentConfigurationsAreGradedAndRead) {
       EXPECT_LE(std::abs(rank - own), 1) << col;
     }
     for (const char* col : {"yy", "jcy", "cgy", "rjgx", "xg"}) EXPECT_FALSE(readings.Text(i, col).Trimmed().empty()) << col;
+  }
+}
+
+// ---- the eighty-one numbers -----------------------------------------------
+
+TEST_F(ReferenceData, EveryNumberHasTextsWhoseVerdictFitsItsClass) {
+  ResultSet r = Run(RefDb::KelFile, "select num, yy, jx, \"as\", content from \"81\" order by num");
+  ASSERT_EQ(r.RowCount(), 81);
+  for (int i = 0; i < 81; ++i) {
+    const int n = static_cast<int>(r.Int(i, "num"));
+    ASSERT_EQ(n, i + 1);
+    SCOPED_TRACE(n);
+    const int rank = VerdictRank(r.Text(i, "jx").ToUtf8());
+    switch (ClassifyNumber(n)) {
+      case 1: EXPECT_TRUE(rank == 1 || rank == 2); break;   // 大吉 or 吉
+      case 2: EXPECT_EQ(rank, 4); break;                     // 半吉
+      case 3: EXPECT_TRUE(rank == 5 || rank == 6); break;   // 凶 or 大凶
+      default: ADD_FAILURE() << "no class";
+    }
+    EXPECT_TRUE(r.Text(i, "yy").EndsWith(GBK("。")));
+    for (const char* col : {"as", "content"}) EXPECT_FALSE(r.Text(i, col).Trimmed().empty()) << col;
   }
 }
 
