@@ -36,8 +36,13 @@ struct Seen {
   QStringList pane;
 };
 
-void InspectWhenOpen(Seen& seen) {
-  QTimer::singleShot(0, [&seen] {
+// Global, so that a timer left over from a failed test has something to write to.
+Seen g_seen;
+
+void InspectWhenOpen() {
+  g_seen = Seen();
+  QTimer::singleShot(0, [] {
+    Seen& seen = g_seen;
     auto* w = qobject_cast<TFrmmain*>(QApplication::activeModalWidget());
     if (!w) return;
     seen.opened = true;
@@ -80,9 +85,15 @@ class AnalysisOpenTest : public QObject {
     names->Append({GBK("李家乐(84分)")});
     const QModelIndex first = names->index(0);
     c.ListBox1->setCurrentIndex(first);
-    Seen seen;
-    InspectWhenOpen(seen);
-    QTest::mouseDClick(c.ListBox1->viewport(), Qt::LeftButton, {}, c.ListBox1->visualRect(first).center());
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCoreApplication::processEvents();
+    QVERIFY(c.ListBox1->visualRect(first).isValid());
+    InspectWhenOpen();
+    const Seen& seen = g_seen;
+    // A double-click as the system delivers it: a click, then the double-click.
+    const QPoint at = c.ListBox1->visualRect(first).center();
+    QTest::mouseClick(c.ListBox1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(c.ListBox1->viewport(), Qt::LeftButton, {}, at);
     QVERIFY(seen.opened);
     QCOMPARE(seen.surname, QStringLiteral("李"));
     QCOMPARE(seen.given, QStringLiteral("家乐"));
@@ -100,8 +111,8 @@ class AnalysisOpenTest : public QObject {
     main.show();
     main.controls().Xing->setText(QStringLiteral(" 欧阳 "));
     main.controls().ComDate->setCurrentIndex(1);
-    Seen seen;
-    InspectWhenOpen(seen);
+    InspectWhenOpen();
+    const Seen& seen = g_seen;
     QTest::mouseClick(main.picture("Image6"), Qt::LeftButton);
     QVERIFY(seen.opened);
     QCOMPARE(seen.surname, QStringLiteral("欧阳"));
