@@ -5,6 +5,7 @@
 // traditional forms too), 司 5, 马 10. Table zh stores 77 for 王明 (4, 0, 8, 0).
 // Texts: sancai grades 金金土 3, 火土金 1, 水火金 7; a sancai2009 reading of 金金土
 // with blanks around each text; table 81 rows for 6, 8, 15, 17 and 22 (not 9).
+// Each database is written in one transaction, so that a fixture costs one sync.
 #pragma once
 
 #include <fstream>
@@ -37,8 +38,6 @@ inline std::string AnalysisDictionarySql() {
          "COMMIT;";
 }
 
-// One transaction each, so that writing a fixture costs one sync.
-//
 // The numbers' texts are short markers; the hint of 8 ends in a blank, which the
 // report keeps.
 inline std::string AnalysisTextsSql() {

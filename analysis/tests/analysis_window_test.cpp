@@ -207,7 +207,8 @@ class AnalysisWindowTest : public QObject {
 
   void saveProposesTheNameAndAlwaysAppendsTxt() {
     TFrmmain w;
-    w.SetInputs(HandOver(QStringLiteral("家乐")));
+    w.SetInputs(HandOver(QStringLiteral("三")));
+    w.NameA->setText(QStringLiteral(" 张 "));
     int asked = 0;
     SetSaveDialogHook([&](QWidget*, const QString&, const QString&, const QString&) -> std::optional<QString> {
       ++asked;
@@ -225,11 +226,11 @@ class AnalysisWindowTest : public QObject {
       return answer;
     });
     const QString folder = QString::fromStdString(tmp_->path().string()) + QLatin1Char('/');
-    for (const QString& chosen : {QStringLiteral("李家乐"), QStringLiteral("李家乐.txt")}) {
+    for (const QString& chosen : {QStringLiteral("张三"), QStringLiteral("张三.txt")}) {
       answer = folder + chosen;
       w.BitBtnsave->click();
       QCOMPARE(title, QStringLiteral("保存"));
-      QCOMPARE(proposed, QStringLiteral("李家乐"));
+      QCOMPARE(proposed, QStringLiteral("张三"));
       const std::filesystem::path written = (folder + chosen + QStringLiteral(".txt")).toStdString();
       QVERIFY2(std::filesystem::exists(written), written.c_str());
       // GBK lines with CR LF, the pane's lines exactly.
@@ -239,7 +240,7 @@ class AnalysisWindowTest : public QObject {
     }
     QVERIFY(g_messages.isEmpty());
 
-    answer = folder + QStringLiteral("no-such-folder/李家乐");
+    answer = folder + QStringLiteral("no-such-folder/张三");
     w.BitBtnsave->click();
     QCOMPARE(g_messages.size(), 1);
     QVERIFY2(g_messages[0].startsWith(QStringLiteral("information:")), qPrintable(g_messages[0]));
