@@ -71,9 +71,8 @@ int NoteCommand(const std::vector<std::string>& argv, Output& out) {
 }  // namespace
 
 MIREVO_CLI_COMMAND("chart",
-                   "chart --surname S [--sex 男|女] [--lunar] [--year Y] [--month M] [--day D] [--hour \"子 0\"] "
-                   "[--minute MM] [--today yyyy-mm-dd]\n"
-                   "                          the eight-characters chart",
+                   "chart --surname S [--sex 男|女] [--lunar] [--year Y] [--month M] [--day D]\n"
+                   "        [--hour \"子 0\"] [--minute MM] [--today yyyy-mm-dd]   the eight-characters chart",
                    Chart);
 MIREVO_CLI_COMMAND("element", "element TEXT              the elements of up to five characters", Element);
 MIREVO_CLI_COMMAND("note", "note KEY                  the caption, then the text of a stored note", NoteCommand);

@@ -89,8 +89,9 @@ TEST_F(ChartChecks, DatesWithoutALunarDateAreRefused) {
     EXPECT_EQ(r.outcome, ChartReport::kRefused) << U(request.birth.month) << "/" << U(request.birth.day);
     EXPECT_EQ(U(r.message), "农历没有这一天，请检查出生日期!");
   }
-  // The first day of the range is charted.
+  // The first and the last day of the range are charted.
   EXPECT_TRUE(PrintChart(Request("张", 0, "1900", "01", "31", "子 0"), kToday).printed());
+  EXPECT_TRUE(PrintChart(Request("张", 0, "2100", "12", "31", "子 23", "59", "女"), kToday).printed());
 }
 
 TEST_F(ChartChecks, TheHeaderOfALunarBirthDate) {
