@@ -43,11 +43,12 @@ inline std::string NamingFixtureSql() {
       "INSERT INTO zh VALUES (11,11,0,8,0,75,1);"
       "INSERT INTO zh VALUES (11,11,0,9,0,100,2);"
       "INSERT INTO zh VALUES (11,11,0,6,0,74,3);";
-  // 欧阳 (lx 22, 15 and 17).
+  // 欧阳 (lx 22 and 21, 15 and 17).
   sql +=
       "INSERT INTO zh VALUES (22,15,17,8,9,91,1);"
       "INSERT INTO zh VALUES (22,15,17,6,9,82,2);"
       "INSERT INTO zh VALUES (22,15,4,8,9,70,1);"
+      "INSERT INTO zh VALUES (21,15,17,8,0,90,1);"
       "COMMIT;";
   return sql;
 }
