@@ -2,18 +2,29 @@
 
 namespace mirevo {
 
-bool HandOver::Push(DisplayRequest request) {
+namespace {
+
+// Names go over in groups of this many.
+constexpr std::size_t kNamesPerHandOver = 256;
+
+}  // namespace
+
+bool HandOver::Push(std::vector<DisplayRequest>& requests) {
   std::lock_guard lock(mutex_);
   const bool was_empty = queue_.empty();
-  queue_.push_back(std::move(request));
+  if (was_empty) {
+    queue_.swap(requests);
+  } else {
+    queue_.insert(queue_.end(), std::make_move_iterator(requests.begin()), std::make_move_iterator(requests.end()));
+  }
+  requests.clear();
   return was_empty;
 }
 
-std::vector<DisplayRequest> HandOver::TakeAll() {
-  std::vector<DisplayRequest> taken;
+void HandOver::TakeAll(std::vector<DisplayRequest>& into) {
+  into.clear();
   std::lock_guard lock(mutex_);
-  taken.swap(queue_);
-  return taken;
+  into.swap(queue_);
 }
 
 class TMythread::Sink : public RunSink {
@@ -44,13 +55,19 @@ TMythread::TMythread(Query& run_query, RunInputs inputs, const std::atomic<bool>
 TMythread::~TMythread() { wait(); }
 
 void TMythread::Send(DisplayRequest request) {
-  if (hand_over_.Push(std::move(request))) emit RequestsWaiting();
+  const bool name = request.kind == DisplayRequest::kCandidate;
+  waiting_.push_back(std::move(request));
+  if (!name || waiting_.size() >= kNamesPerHandOver) SendWaiting();
+}
+
+void TMythread::SendWaiting() {
+  if (!waiting_.empty() && hand_over_.Push(waiting_)) emit RequestsWaiting();
 }
 
 void TMythread::run() {
   Sink sink(*this);
   DisplayRequest ended = DisplayRequest::Of(DisplayRequest::kEnded);
-  ended.outcome = GenerateNames(run_query_, inputs_, run_flag_, sink);
+  ended.outcome = std::make_unique<RunOutcome>(GenerateNames(run_query_, inputs_, run_flag_, sink));
   Send(std::move(ended));
 }
 

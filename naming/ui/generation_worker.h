@@ -5,6 +5,7 @@
 
 #include <QThread>
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -16,10 +17,10 @@ namespace mirevo {
 struct DisplayRequest {
   enum Kind { kStartRun, kClearHighScores, kQueryStarted, kCandidate, kEnded };
   Kind kind = kCandidate;
-  Gbk name;            // kCandidate
-  int batch = 0;       // kQueryStarted
+  int batch = 0;  // kQueryStarted
   int batches = 0;
-  RunOutcome outcome;  // kEnded
+  Gbk name;       // kCandidate
+  std::unique_ptr<RunOutcome> outcome;  // kEnded
 
   static DisplayRequest Of(Kind kind) {
     DisplayRequest r;
@@ -30,10 +31,12 @@ struct DisplayRequest {
 
 class HandOver {
  public:
-  // Queues a request; true when the queue was empty, so the reader must be told.
-  bool Push(DisplayRequest request);
-  // Everything queued so far, in order.
-  std::vector<DisplayRequest> TakeAll();
+  // Queues the requests (and empties `requests`); true when the queue was
+  // empty, so the reader must be told.
+  bool Push(std::vector<DisplayRequest>& requests);
+  // Everything queued so far, in order, into the emptied `into`. The two
+  // vectors trade places, so their memory is used again.
+  void TakeAll(std::vector<DisplayRequest>& into);
 
  private:
   std::mutex mutex_;
@@ -58,12 +61,16 @@ class TMythread : public QThread {
 
  private:
   class Sink;
+  // Hands the requests on: names in small groups, everything else at once (a
+  // query may take long, and the names before it must not wait for it).
   void Send(DisplayRequest request);
+  void SendWaiting();
 
   Query& run_query_;
   const RunInputs inputs_;
   const std::atomic<bool>& run_flag_;
   HandOver& hand_over_;
+  std::vector<DisplayRequest> waiting_;
 };
 
 }  // namespace mirevo

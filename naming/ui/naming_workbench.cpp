@@ -23,6 +23,9 @@ namespace {
 // How long one slice of the display may work before the event loop gets its
 // turn again, and how often the progress text changes.
 constexpr qint64 kSliceMs = 8;
+constexpr int kRequestsPerStep = 512;
+constexpr qint64 kFlushMs = 50;
+constexpr std::size_t kMaxFlushLines = 1000;
 constexpr qint64 kProgressMs = 100;
 constexpr int kStopButtonPauseMs = 2000;
 
@@ -64,6 +67,10 @@ NamingWorkbench::NamingWorkbench(QWidget* window, WorkbenchControls& controls, N
     : QObject(window), window_(window), c_(controls), db_(db), high_scores_(new NameListModel(this)) {
   c_.ListBox1->setModel(high_scores_);
   c_.ListBox1->setUniformItemSizes(true);
+  // A single-pass layout redoes every row on each insertion; in batches the
+  // view lays out as it goes, and a long list grows cheaply.
+  c_.ListBox1->setLayoutMode(QListView::Batched);
+  c_.ListBox1->setBatchSize(2000);
   c_.ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   // The pane only ever grows by whole rows; an undo history would double it.
   c_.MemoSuccess->setUndoRedoEnabled(false);
@@ -80,6 +87,12 @@ NamingWorkbench::NamingWorkbench(QWidget* window, WorkbenchControls& controls, N
   connect(c_.Button3, &QPushButton::clicked, this, &NamingWorkbench::Button3Click);
   connect(c_.Button6, &QPushButton::clicked, this, &NamingWorkbench::Button6Click);
   connect(c_.ListBox1, &QListView::doubleClicked, this, &NamingWorkbench::ListBox1DblClick);
+  drain_timer_.setSingleShot(true);
+  drain_timer_.setInterval(0);
+  connect(&drain_timer_, &QTimer::timeout, this, &NamingWorkbench::Drain);
+  flush_timer_.setSingleShot(true);
+  connect(&flush_timer_, &QTimer::timeout, this, &NamingWorkbench::Flush);
+  flush_clock_.start();
   progress_clock_.start();
 }
 
@@ -97,8 +110,14 @@ void NamingWorkbench::Shutdown() {
     worker_.reset();
   }
   running_ = false;
-  hand_over_.TakeAll();
+  drain_timer_.stop();
+  flush_timer_.stop();
+  hand_over_.TakeAll(incoming_);
+  incoming_.clear();
   backlog_.clear();
+  backlog_at_ = 0;
+  pane_out_.clear();
+  high_out_.clear();
   for (QObject* edit : {static_cast<QObject*>(c_.Xing), static_cast<QObject*>(c_.Gudingzi),
                         static_cast<QObject*>(c_.ZuidiFee), static_cast<QObject*>(c_.Sorcss)})
     edit->removeEventFilter(this);
@@ -243,59 +262,67 @@ void NamingWorkbench::StartRun(RunInputs inputs) {
   batch_ = batches_ = 0;
   no_plans_ = inputs.plan == AutomaticPlan() && inputs.plan_entries.empty();
   worker_ = std::make_unique<TMythread>(db_.run_query, std::move(inputs), run_flag_, hand_over_);
-  connect(worker_.get(), &TMythread::RequestsWaiting, this, &NamingWorkbench::Drain, Qt::QueuedConnection);
+  connect(worker_.get(), &TMythread::RequestsWaiting, this, &NamingWorkbench::ScheduleDrain, Qt::QueuedConnection);
   c_.Progress->setText(QStringLiteral("正在取名……"));
   worker_->start();
 }
 
+void NamingWorkbench::ScheduleDrain() {
+  if (!shut_down_ && !drain_timer_.isActive()) drain_timer_.start();
+}
+
+// One slice of the display: the requests waiting are handled until the slice's
+// time is up. What they make goes into the widgets in large appends, whenever
+// kMaxFlushLines pane lines are ready and otherwise every kFlushMs: each append
+// and each repaint of a pane has a fixed cost, so few large ones keep both the
+// window and the run fast.
 void NamingWorkbench::Drain() {
-  drain_scheduled_ = false;
   if (shut_down_) return;
-  std::vector<DisplayRequest> incoming = hand_over_.TakeAll();
   if (backlog_at_ >= backlog_.size()) {
-    backlog_ = std::move(incoming);
+    hand_over_.TakeAll(backlog_);
     backlog_at_ = 0;
   } else {
-    backlog_.insert(backlog_.end(), std::make_move_iterator(incoming.begin()), std::make_move_iterator(incoming.end()));
+    hand_over_.TakeAll(incoming_);
+    backlog_.erase(backlog_.begin(), backlog_.begin() + static_cast<std::ptrdiff_t>(backlog_at_));
+    backlog_at_ = 0;
+    backlog_.insert(backlog_.end(), std::make_move_iterator(incoming_.begin()), std::make_move_iterator(incoming_.end()));
+    incoming_.clear();
   }
   QElapsedTimer slice;
   slice.start();
   const Picking picking = ReadPicking();
-  int handled = 0;
-  while (backlog_at_ < backlog_.size()) {
-    if (!Handle(backlog_[backlog_at_++], picking)) break;
-    if (++handled % 256 == 0 && slice.elapsed() >= kSliceMs) break;
+  while (backlog_at_ < backlog_.size() && slice.elapsed() < kSliceMs) {
+    for (int n = 0; n < kRequestsPerStep && backlog_at_ < backlog_.size(); ++n) Handle(backlog_[backlog_at_++], picking);
+    TakeDisplayOutput();
+    // A full batch of lines goes in at once, so the pane keeps up with the run.
+    if (pane_out_.size() >= kMaxFlushLines) Flush();
   }
-  FlushOutput();
-  if (backlog_at_ >= backlog_.size()) {
-    backlog_.clear();
-    backlog_at_ = 0;
-  } else if (!drain_scheduled_) {
-    drain_scheduled_ = true;
-    QTimer::singleShot(0, this, &NamingWorkbench::Drain);
+  if (backlog_at_ < backlog_.size()) ScheduleDrain();
+  if (OutputPending()) {
+    if (flush_clock_.elapsed() >= kFlushMs) Flush();
+    else if (!flush_timer_.isActive()) flush_timer_.start(static_cast<int>(kFlushMs - flush_clock_.elapsed()));
   }
   if (running_) ShowProgress(false);
 }
 
-// Carries out one request; false when the slice must end here.
-bool NamingWorkbench::Handle(DisplayRequest& request, const Picking& picking) {
+void NamingWorkbench::Handle(DisplayRequest& request, const Picking& picking) {
   switch (request.kind) {
     case DisplayRequest::kStartRun:
-      FlushOutput();
+      pane_out_.clear();
       c_.MemoSuccess->clear();
       display_.StartRun();
-      return true;
+      return;
     case DisplayRequest::kClearHighScores:
-      FlushOutput();
+      high_out_.clear();
       display_.TakeHighScores();
       high_scores_->Clear();
-      return true;
+      return;
     case DisplayRequest::kQueryStarted:
       batch_ = request.batch;
       batches_ = request.batches;
-      return true;
+      return;
     case DisplayRequest::kCandidate:
-      if (abandoned_) return true;
+      if (abandoned_) return;
       if (!display_.Show(request.name, picking)) {
         // An unreadable score or threshold ends the run: this name and the ones
         // still coming are dropped.
@@ -303,30 +330,44 @@ bool NamingWorkbench::Handle(DisplayRequest& request, const Picking& picking) {
         unreadable_ = request.name.Trimmed();
         run_flag_ = false;
       }
-      return true;
+      return;
     case DisplayRequest::kEnded:
-      EndRun(request.outcome);
-      return false;
+      EndRun(request.outcome ? *request.outcome : RunOutcome());
+      return;
   }
-  return true;
 }
 
-void NamingWorkbench::FlushOutput() {
-  std::vector<Gbk> lines = display_.TakePaneLines();
-  if (!lines.empty()) {
+void NamingWorkbench::TakeDisplayOutput() {
+  for (Gbk& line : display_.TakePaneLines()) pane_out_.push_back(std::move(line));
+  for (Gbk& name : display_.TakeHighScores()) high_out_.push_back(std::move(name));
+}
+
+// Puts the waiting pane lines (at most kMaxFlushLines) and list names into the
+// widgets.
+void NamingWorkbench::Flush() {
+  flush_timer_.stop();
+  flush_clock_.restart();
+  if (!pane_out_.empty()) {
     Gbk joined;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < kMaxFlushLines && !pane_out_.empty(); ++i) {
       if (i) joined += Gbk::Ascii("\n");
-      joined += lines[i];
+      joined += pane_out_.front();
+      pane_out_.pop_front();
     }
     c_.MemoSuccess->appendPlainText(ToQString(joined));
   }
-  high_scores_->Append(display_.TakeHighScores());
+  if (!high_out_.empty()) {
+    std::vector<Gbk> names(std::make_move_iterator(high_out_.begin()), std::make_move_iterator(high_out_.end()));
+    high_out_.clear();
+    high_scores_->Append(std::move(names));
+  }
+  if (OutputPending()) flush_timer_.start(static_cast<int>(kFlushMs));
 }
 
 void NamingWorkbench::EndRun(const RunOutcome& outcome) {
   display_.FinishRun();
-  FlushOutput();
+  TakeDisplayOutput();
+  while (OutputPending()) Flush();
   if (worker_) worker_->wait();
   running_ = false;
   const QString counts = QStringLiteral("共列出 %1 个名字，其中高分 %2 个。").arg(Count(display_.shown()), Count(display_.picked()));

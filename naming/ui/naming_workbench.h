@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -74,9 +76,12 @@ class NamingWorkbench : public QObject {
   void RebuildPlans();
 
   void StartRun(RunInputs inputs);
+  void ScheduleDrain();
   void Drain();
-  bool Handle(DisplayRequest& request, const Picking& picking);
-  void FlushOutput();
+  void Handle(DisplayRequest& request, const Picking& picking);
+  void TakeDisplayOutput();
+  bool OutputPending() const { return !pane_out_.empty() || !high_out_.empty(); }
+  void Flush();
   void EndRun(const RunOutcome& outcome);
   void ShowProgress(bool force);
 
@@ -98,8 +103,16 @@ class NamingWorkbench : public QObject {
   // The display side of the run.
   CandidateDisplay display_;
   std::vector<DisplayRequest> backlog_;
+  std::vector<DisplayRequest> incoming_;
   std::size_t backlog_at_ = 0;
-  bool drain_scheduled_ = false;
+  // Pane lines and list names made but not yet in the widgets.
+  std::deque<Gbk> pane_out_;
+  std::deque<Gbk> high_out_;
+  // Drains in the timer phase of the event loop, at most once per pass, so that
+  // input, painting and other timers always get their turn in between.
+  QTimer drain_timer_;
+  QTimer flush_timer_;
+  QElapsedTimer flush_clock_;
   bool abandoned_ = false;  // a name could not be shown: the rest is dropped
   Gbk unreadable_;          // that name
   int batch_ = 0;
