@@ -8,6 +8,8 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,7 +27,7 @@ namespace {
 constexpr qint64 kSliceMs = 8;
 constexpr int kRequestsPerStep = 512;
 constexpr qint64 kFlushMs = 50;
-constexpr std::size_t kMaxFlushLines = 1000;
+constexpr std::size_t kMaxFlushLines = 2000;
 constexpr qint64 kProgressMs = 100;
 constexpr int kStopButtonPauseMs = 2000;
 
@@ -58,6 +60,16 @@ void RepairWholeNumber(QLineEdit* edit, const char* replacement) {
 }
 
 QString Count(long long n) { return QString::number(n); }
+
+// Adds lines at the end of a plain-text pane. The view stays where the user has
+// it (at the first names unless scrolled), which also spares the pane from
+// laying out new lines at every repaint.
+void AppendLines(QPlainTextEdit* pane, const QString& lines) {
+  QTextCursor end(pane->document());
+  end.movePosition(QTextCursor::End);
+  if (!pane->document()->isEmpty()) end.insertBlock();
+  end.insertText(lines);
+}
 
 }  // namespace
 
@@ -354,7 +366,7 @@ void NamingWorkbench::Flush() {
       joined += pane_out_.front();
       pane_out_.pop_front();
     }
-    c_.MemoSuccess->appendPlainText(ToQString(joined));
+    AppendLines(c_.MemoSuccess, ToQString(joined));
   }
   if (!high_out_.empty()) {
     std::vector<Gbk> names(std::make_move_iterator(high_out_.begin()), std::make_move_iterator(high_out_.end()));
