@@ -122,6 +122,23 @@ TEST(NamingCliRealData, CommonSurnamesHavePlans) {
   if (lines.size() == 1) GTEST_SKIP() << "table zh has no plans for 张 yet";
   EXPECT_LE(lines.size(), 21u);
   for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_TRUE(lines[i].starts_with("11|")) << lines[i];
+
+  // The first plan's names carry its strokes and its score.
+  const std::string plan = lines[1];
+  const std::string score = plan.substr(plan.find('('));
+  const int d = std::stoi(plan.substr(3)), c = std::stoi(plan.substr(plan.find('-') + 1));
+  auto names = RunCli({"generate", "--surname", "张", "--plan", plan});
+  ASSERT_EQ(names.exit_code, 0) << names.err;
+  const V generated = names.lines();
+  ASSERT_FALSE(generated.empty());
+  for (std::size_t i = 0; i < std::min<std::size_t>(generated.size(), 20); ++i) {
+    const std::string& name = generated[i];
+    ASSERT_TRUE(name.starts_with("张") && name.ends_with(score)) << name;
+    const V strokes = RunCli({"strokes", name.substr(3, 6)}).lines();
+    ASSERT_EQ(strokes.size(), 2u) << name;
+    EXPECT_EQ(std::stoi(strokes[0].substr(strokes[0].find('\t') + 1)), d) << name;
+    EXPECT_EQ(std::stoi(strokes[1].substr(strokes[1].find('\t') + 1)), c) << name;
+  }
 }
 
 }  // namespace

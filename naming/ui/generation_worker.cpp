@@ -40,7 +40,9 @@ class TMythread::Sink : public RunSink {
   }
   void Candidate(Gbk name) override {
     DisplayRequest r;
-    r.name = std::move(name);
+    // A fresh copy: a name fits the string's own buffer, so no memory of this
+    // thread travels to the user-interface thread to be freed there.
+    r.name = Gbk(std::string(name.bytes()));
     worker_.Send(std::move(r));
   }
 
