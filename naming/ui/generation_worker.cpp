@@ -42,7 +42,7 @@ class TMythread::Sink : public RunSink {
     DisplayRequest r;
     // A fresh copy: a name fits the string's own buffer, so no memory of this
     // thread travels to the user-interface thread to be freed there.
-    r.name = Gbk(std::string(name.bytes()));
+    r.name = std::move(name);
     worker_.Send(std::move(r));
   }
 
