@@ -40,8 +40,6 @@ class TMythread::Sink : public RunSink {
   }
   void Candidate(Gbk name) override {
     DisplayRequest r;
-    // A fresh copy: a name fits the string's own buffer, so no memory of this
-    // thread travels to the user-interface thread to be freed there.
     r.name = std::move(name);
     worker_.Send(std::move(r));
   }
