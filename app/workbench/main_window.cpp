@@ -233,7 +233,7 @@ void TFrmZiveda::BuildPictureButtons() {
   drag_strip_->setGeometry(0, 0, 952, 33);
   drag_strip_->installEventFilter(this);
 
-  struct Spec {
+  struct ButtonPlace {
     const char* name;
     QRect place;
     const char* glyph;
@@ -241,7 +241,7 @@ void TFrmZiveda::BuildPictureButtons() {
     const char* hint;
     QColor colour;
   };
-  const Spec specs[] = {
+  const ButtonPlace buttons[] = {
       {"Image4", {954, 2, 22, 30}, "_", "", "最小化", QColor(200, 120, 40)},
       {"Image5", {977, 2, 21, 30}, "×", "", "关闭", QColor(200, 60, 30)},
       {"Image2", {354, 39, 39, 67}, "八", "八字", "八字排盘：按出生时间排出四柱八字", QColor(190, 70, 40)},
@@ -253,7 +253,7 @@ void TFrmZiveda::BuildPictureButtons() {
       {"Image14", {815, 39, 39, 67}, "服", "服务", "人工起名服务", QColor(150, 110, 60)},
       {"Image16", {917, 39, 39, 67}, "退", "退出", "退出程序", QColor(120, 120, 120)},
   };
-  for (const Spec& s : specs) {
+  for (const ButtonPlace& s : buttons) {
     auto* b = new PictureButton(QString::fromUtf8(s.glyph), QString::fromUtf8(s.caption), s.colour, this);
     b->setObjectName(QString::fromLatin1(s.name));
     b->setGeometry(s.place);

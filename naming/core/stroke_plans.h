@@ -17,7 +17,7 @@ const Gbk& AutomaticPlan();  // "电脑全自动"
 // What the plan query is made of: the name form, the surname's strokes (s2 only
 // for a two-character surname), the strokes of a fixed first (f2) or second (f3)
 // given-name character (0: none) and the minimum score, if one is wanted.
-struct PlanQuerySpec {
+struct PlanQueryTerms {
   NameFormCode code;
   int s1 = 0;
   int s2 = 0;
@@ -27,7 +27,7 @@ struct PlanQuerySpec {
 };
 
 // The SQL lines of the plan query.
-std::vector<Gbk> StrokePlanSql(const PlanQuerySpec& spec);
+std::vector<Gbk> StrokePlanSql(const PlanQueryTerms& terms);
 
 // The entry text of one zh row: 7|16(95分), 7|16-9(95分), 12-5|6(88分), 12-5|6-11(88分).
 Gbk PlanEntryText(NameFormCode code, int s1, int s2, const Gbk& bh21, const Gbk& bh22, const Gbk& zf);

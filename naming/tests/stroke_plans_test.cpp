@@ -16,37 +16,37 @@ std::vector<std::string> Utf8(const std::vector<Gbk>& lines) {
   return out;
 }
 
-PlanQuerySpec Spec(int surname_chars, int given_chars, int s1, int s2 = 0, int f2 = 0, int f3 = 0,
+PlanQueryTerms Terms(int surname_chars, int given_chars, int s1, int s2 = 0, int f2 = 0, int f3 = 0,
                    std::optional<int> minimum = std::nullopt) {
-  PlanQuerySpec spec;
-  spec.code = {surname_chars, given_chars};
-  spec.s1 = s1;
-  spec.s2 = s2;
-  spec.f2 = f2;
-  spec.f3 = f3;
-  spec.minimum = minimum;
-  return spec;
+  PlanQueryTerms terms;
+  terms.code = {surname_chars, given_chars};
+  terms.s1 = s1;
+  terms.s2 = s2;
+  terms.f2 = f2;
+  terms.f3 = f3;
+  terms.minimum = minimum;
+  return terms;
 }
 
 TEST(StrokePlanSql, BaseLineLimitsAndConditions) {
   struct Case {
-    PlanQuerySpec spec;
+    PlanQueryTerms terms;
     std::vector<std::string> lines;
   };
   const std::string one = "select bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and  lx = ";
   const std::string two = "select bh11,bh12,bh21,bh22,zf from zh where bh21 < 25 and bh22 < 25 and lx = ";
   const std::string order = " order by jxjx asc,zf asc";
   const Case cases[] = {
-      {Spec(1, 2, 11), {one + "12 and bh11 = 11 ", order, " limit 20"}},
-      {Spec(1, 1, 7), {one + "11 and bh11 = 7 ", order, " limit 40"}},
-      {Spec(2, 1, 15, 17), {two + "21 and bh11 = 15 and bh12 = 17 ", order, " limit 40"}},
-      {Spec(2, 2, 15, 17), {two + "22 and bh11 = 15 and bh12 = 17 ", order, " limit 20"}},
-      {Spec(1, 2, 11, 0, 8), {one + "12 and bh11 = 11 ", " and bh21 = 8 ", order, " limit 80"}},
-      {Spec(2, 2, 15, 17, 0, 8), {two + "22 and bh11 = 15 and bh12 = 17 ", " and bh22 = 8 ", order, " limit 80"}},
-      {Spec(1, 2, 11, 0, 0, 0, 90), {one + "12 and bh11 = 11 ", " and zf >= 90 ", order, " limit 20"}},
-      {Spec(1, 2, 11, 0, 8, 0, 70), {one + "12 and bh11 = 11 ", " and bh21 = 8 ", " and zf >= 70 ", order, " limit 80"}},
+      {Terms(1, 2, 11), {one + "12 and bh11 = 11 ", order, " limit 20"}},
+      {Terms(1, 1, 7), {one + "11 and bh11 = 7 ", order, " limit 40"}},
+      {Terms(2, 1, 15, 17), {two + "21 and bh11 = 15 and bh12 = 17 ", order, " limit 40"}},
+      {Terms(2, 2, 15, 17), {two + "22 and bh11 = 15 and bh12 = 17 ", order, " limit 20"}},
+      {Terms(1, 2, 11, 0, 8), {one + "12 and bh11 = 11 ", " and bh21 = 8 ", order, " limit 80"}},
+      {Terms(2, 2, 15, 17, 0, 8), {two + "22 and bh11 = 15 and bh12 = 17 ", " and bh22 = 8 ", order, " limit 80"}},
+      {Terms(1, 2, 11, 0, 0, 0, 90), {one + "12 and bh11 = 11 ", " and zf >= 90 ", order, " limit 20"}},
+      {Terms(1, 2, 11, 0, 8, 0, 70), {one + "12 and bh11 = 11 ", " and bh21 = 8 ", " and zf >= 70 ", order, " limit 80"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(Utf8(StrokePlanSql(c.spec)), c.lines) << c.lines[0];
+  for (const Case& c : cases) EXPECT_EQ(Utf8(StrokePlanSql(c.terms)), c.lines) << c.lines[0];
 }
 
 TEST(PlanEntryText, OneEntryShapePerNameForm) {
