@@ -19,15 +19,13 @@
 #include "app/workbench/startup.h"
 #include "data/core/refdb.h"
 #include "naming/ui/name_list_model.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
 
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 
 // What the analysis window showed when it opened.
 struct Seen {
@@ -65,7 +63,7 @@ class AnalysisOpenTest : public QObject {
  private slots:
   void init() {
     g_messages.clear();
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     TFrmZiveda::SetExitHook([] {});
     TFrmmain::SetClockHook([] { return CivilDate{2010, 6, 1}; });
     tmp_ = std::make_unique<testing::TempFolder>();

@@ -14,15 +14,13 @@
 #include "app/ui/qtgbk.h"
 #include "app/ui/report_output.h"
 #include "data/core/refdb.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
 
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 
 AnalysisHandOver HandOver(const QString& given) {
   AnalysisHandOver h;
@@ -63,7 +61,7 @@ class AnalysisWindowTest : public QObject {
  private slots:
   void init() {
     g_messages.clear();
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     SetSaveDialogHook(nullptr);
     SetPrintHook(nullptr);
     TFrmmain::SetClockHook([] { return CivilDate{2010, 6, 1}; });

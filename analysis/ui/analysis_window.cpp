@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -14,6 +15,7 @@
 #include "app/ui/messages.h"
 #include "app/ui/qtgbk.h"
 #include "app/ui/report_output.h"
+#include "app/workbench/workbench_controls.h"
 
 namespace mirevo {
 namespace {
@@ -202,6 +204,20 @@ void TFrmmain::RzBitBtnprintClick() {
 }
 
 void TFrmmain::dxBarButton5Click() { close(); }
+
+AnalysisHandOver HandOverFromWorkbench(const WorkbenchControls& c, const QString& given) {
+  AnalysisHandOver h;
+  h.surname = c.Xing->text().trimmed();
+  h.sex = c.CBsex->currentText().trimmed();
+  h.year = c.SYear->currentText();
+  h.month = c.SMonth->currentText();
+  h.day = c.Sday->currentText();
+  h.hour = c.Shour->currentText();
+  h.minute = c.CBFen->currentText();
+  h.calendar_index = c.ComDate->currentIndex();
+  h.given = given;
+  return h;
+}
 
 void OpenNameAnalysis(QWidget* parent, const AnalysisHandOver& inputs) {
   TFrmmain window(parent);

@@ -32,6 +32,11 @@ struct AnalysisHandOver {
   QString given;     // empty when none
 };
 
+struct WorkbenchControls;
+// The workbench's inputs as the analysis window takes them, with `given` as the
+// given name (empty when none).
+AnalysisHandOver HandOverFromWorkbench(const WorkbenchControls& controls, const QString& given = QString());
+
 // Opens the analysis window modally with these inputs; returns when it closes.
 void OpenNameAnalysis(QWidget* parent, const AnalysisHandOver& inputs);
 

@@ -41,6 +41,7 @@ void SetPrintHook(PrintHook hook) { g_print_hook = std::move(hook); }
 
 ReportLines PaneLines(const QTextEdit* pane) {
   ReportLines lines;
+  if (pane->toPlainText().isEmpty()) return lines;
   const QStringList text = pane->toPlainText().split(QLatin1Char('\n'));
   for (const QString& line : text) {
     try {
@@ -57,7 +58,6 @@ ReportLines PaneLines(const QTextEdit* pane) {
       }
     }
   }
-  if (!lines.empty() && pane->toPlainText().isEmpty()) lines.clear();
   return lines;
 }
 
@@ -66,8 +66,7 @@ void SaveReportAsText(QWidget* parent, const QTextEdit* pane, const Gbk& propose
   if (IsBlankReport(lines)) return;
   const QString title = QStringLiteral("保存");
   const QString filter = QStringLiteral("文本文件 (*.txt)");
-  QString file_name = proposed_name.empty() ? QString() : ToQString(proposed_name.Trimmed());
-  if (!file_name.isEmpty()) file_name = ToQString(DialogFileName(proposed_name));
+  const QString file_name = ToQString(DialogFileName(proposed_name));
   std::optional<QString> chosen;
   if (g_save_hook) {
     chosen = g_save_hook(parent, title, file_name, filter);

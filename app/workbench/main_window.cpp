@@ -275,18 +275,7 @@ PictureButton* TFrmZiveda::picture(const char* name) const {
   return findChild<PictureButton*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
-void TFrmZiveda::Image6Click() {
-  AnalysisHandOver h;
-  h.surname = c_.Xing->text().trimmed();
-  h.sex = c_.CBsex->currentText().trimmed();
-  h.year = c_.SYear->currentText();
-  h.month = c_.SMonth->currentText();
-  h.day = c_.Sday->currentText();
-  h.hour = c_.Shour->currentText();
-  h.minute = c_.CBFen->currentText();
-  h.calendar_index = c_.ComDate->currentIndex();
-  OpenNameAnalysis(this, h);
-}
+void TFrmZiveda::Image6Click() { OpenNameAnalysis(this, HandOverFromWorkbench(c_)); }
 
 void TFrmZiveda::Image13Click() {
   calendar_.reset(CreateCalendarWindow(this));

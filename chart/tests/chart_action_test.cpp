@@ -12,14 +12,12 @@
 #include "data/core/refdb.h"
 #include "readings/ui/note_window.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 
 QList<TFrmNote*> NoteWindows() {
   QList<TFrmNote*> notes;
@@ -66,7 +64,7 @@ class ChartActionTest : public QObject {
  private slots:
   void init() {
     g_messages.clear();
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     SetDataFolder(testing::BinFolder());
   }
   void cleanup() {

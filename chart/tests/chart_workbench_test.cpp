@@ -16,14 +16,12 @@
 #include "readings/ui/element_window.h"
 #include "readings/ui/note_window.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 QList<TFrmNote*> NoteWindows() {
   QList<TFrmNote*> notes;
   for (QWidget* w : QApplication::topLevelWidgets())
@@ -37,7 +35,7 @@ class ChartWorkbenchTest : public QObject {
  private slots:
   void init() {
     g_messages.clear();
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     TFrmZiveda::SetExitHook([] {});
     SetDataFolder(testing::BinFolder());
   }

@@ -24,15 +24,13 @@
 #include "naming/ui/name_list_model.h"
 #include "naming/ui/naming_workbench.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
 
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 int g_exits = 0;
 
 // Leaving a control for another one of the window.
@@ -101,7 +99,7 @@ class NamingWorkbenchTest : public QObject {
   void init() {
     g_messages.clear();
     g_exits = 0;
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     TFrmZiveda::SetExitHook([] { ++g_exits; });
     tmp_ = std::make_unique<testing::TempFolder>();
     UseDatabase(testing::NamingFixtureSql());

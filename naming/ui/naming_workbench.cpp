@@ -428,15 +428,7 @@ void NamingWorkbench::ListBox1DblClick() {
   const QModelIndex index = c_.ListBox1->currentIndex();
   if (high_scores_->size() == 0 || !index.isValid()) return;
   try {
-    AnalysisHandOver h;
-    h.surname = c_.Xing->text().trimmed();
-    h.sex = c_.CBsex->currentText().trimmed();
-    h.year = c_.SYear->currentText();
-    h.month = c_.SMonth->currentText();
-    h.day = c_.Sday->currentText();
-    h.hour = c_.Shour->currentText();
-    h.minute = c_.CBFen->currentText();
-    h.calendar_index = c_.ComDate->currentIndex();
+    AnalysisHandOver h = HandOverFromWorkbench(c_);
     h.given = ToQString(GivenNameOf(high_scores_->NameAt(index.row()), ToGbk(h.surname)));
     Opener()(window_, h);
   } catch (...) {

@@ -10,14 +10,12 @@
 #include "readings/ui/element_window.h"
 #include "readings/ui/note_window.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 
 int OpenNoteWindows() {
   int n = 0;
@@ -38,7 +36,7 @@ class ReadingsWindowTest : public QObject {
  private slots:
   void init() {
     g_messages.clear();
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     tmp_ = std::make_unique<testing::TempFolder>();
     SetDataFolder(tmp_->path());
     testing::WriteDatabase(*tmp_ / "KelBirth.dll",

@@ -16,14 +16,12 @@
 #include "data/core/lookups.h"
 #include "data/tests/dictionary_fixture.h"
 #include "tests/support/fixture_db.h"
+#include "tests/support/qt_messages.h"
 
 using namespace mirevo;
 
 namespace {
-QStringList g_messages;
-void Record(const char* kind, const QString&, const QString& text) {
-  g_messages << QString::fromLatin1(kind) + QLatin1Char(':') + text;
-}
+using mirevo::testing::g_messages;
 int g_exits = 0;
 }  // namespace
 
@@ -33,7 +31,7 @@ class MainWindowTest : public QObject {
   void init() {
     g_messages.clear();
     g_exits = 0;
-    SetMessageSink(&Record);
+    SetMessageSink(&mirevo::testing::RecordMessage);
     TFrmZiveda::SetExitHook([] { ++g_exits; });
     tmp_ = std::make_unique<testing::TempFolder>();
     testing::WriteDatabase(*tmp_ / "Dazezed.dll", testing::DictionaryFixtureSql());
