@@ -32,22 +32,18 @@ struct RecordingSink : RunSink {
 class GenerationRun : public ::testing::Test {
  protected:
   void Use(const std::string& sql) {
-    query_.reset();
-    connection_.reset();
-    testing::WriteDatabase(tmp_ / "Dazezed.dll", sql);
-    connection_ = std::make_unique<Connection>(tmp_ / "Dazezed.dll");
-    query_ = std::make_unique<Query>(*connection_);
+    db_.Use(sql);
     in_.workbench.surname = G("张");
   }
   RunOutcome Run() {
     sink_.flag = &flag_;
-    return GenerateNames(*query_, in_, flag_, sink_);
+    return GenerateNames(*db_.query, in_, flag_, sink_);
   }
   // The rows of the bare query for `entries`, in the order the run fetches them.
   std::vector<std::string> Expected(QueryMode mode, const std::vector<const char*>& entries) {
     std::vector<PlanStrokes> plans;
     for (const char* e : entries) plans.push_back(ParsePlanEntry(G(e), in_.workbench.two_given()));
-    ResultSet rows = connection_->Run(BuildCandidateQuery(in_.workbench, mode, plans));
+    ResultSet rows = db_.connection->Run(BuildCandidateQuery(in_.workbench, mode, plans));
     std::vector<std::string> names;
     for (int row : FetchOrder(rows.RowCount(), mode)) names.push_back(rows.Text(row - 1, 0).ToUtf8());
     return names;
@@ -58,9 +54,7 @@ class GenerationRun : public ::testing::Test {
     for (const char* e : entries) in_.plan_entries.push_back(G(e));
   }
 
-  testing::TempFolder tmp_;
-  std::unique_ptr<Connection> connection_;
-  std::unique_ptr<Query> query_;
+  testing::FixtureDatabase db_;
   RunInputs in_;
   std::atomic<bool> flag_{true};
   RecordingSink sink_;
@@ -77,7 +71,7 @@ TEST_F(GenerationRun, SinglePlanHandsOnEveryRowInFetchOrder) {
   const V expected = Expected(QueryMode::kSinglePlan, {"11|8-9(90分)"});
   ASSERT_EQ(expected.size(), 20u);
   EXPECT_EQ(sink_.names, expected);
-  EXPECT_FALSE(query_->IsOpen());
+  EXPECT_FALSE(db_.query->IsOpen());
 }
 
 TEST_F(GenerationRun, AllPlansRunInBatchesOfEight) {
@@ -141,12 +135,12 @@ TEST_F(GenerationRun, APlanEntryThatIsNoNumberEndsTheRun) {
   AllPlans(entries);
   EXPECT_EQ(Run().end, RunEnd::kFailed);
   EXPECT_EQ(sink_.names.size(), 9u);
-  EXPECT_FALSE(query_->IsOpen());
+  EXPECT_FALSE(db_.query->IsOpen());
 }
 
 TEST_F(GenerationRun, ADatabaseErrorEndsTheRunWithItsMessage) {
   Use(testing::NamingFixtureSql());
-  Connection missing(tmp_ / "nothing" / "Dazezed.dll");
+  Connection missing(db_.folder / "nothing" / "Dazezed.dll");
   Query query(missing);
   in_.plan = G("11|8-9(90分)");
   RunOutcome outcome = GenerateNames(query, in_, flag_, sink_);

@@ -3,9 +3,12 @@
 // (11 strokes) and 欧阳 (15, 17).
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "data/core/refdb.h"
 #include "data/tests/dictionary_fixture.h"
+#include "tests/support/fixture_db.h"
 
 namespace mirevo::testing {
 
@@ -78,5 +81,19 @@ inline std::string BulkDictionarySql(int n8, int n9) {
   for (int i = 0; i < n9; ++i) add(0x5000 + i, 9);
   return sql + "COMMIT;";
 }
+
+// A naming database in a temporary folder, with a connection and a query on it.
+struct FixtureDatabase {
+  void Use(const std::string& sql) {
+    query.reset();
+    connection.reset();
+    WriteDatabase(folder / "Dazezed.dll", sql);
+    connection = std::make_unique<Connection>(folder / "Dazezed.dll");
+    query = std::make_unique<Query>(*connection);
+  }
+  TempFolder folder;
+  std::unique_ptr<Connection> connection;
+  std::unique_ptr<Query> query;
+};
 
 }  // namespace mirevo::testing

@@ -60,13 +60,9 @@ class BuildStrokePlansTest : public ::testing::Test {
  protected:
   void SetUp() override { Use(testing::NamingFixtureSql()); }
   void Use(const std::string& sql) {
-    query_.reset();
-    connection_.reset();
-    testing::WriteDatabase(tmp_ / "Dazezed.dll", sql);
-    connection_ = std::make_unique<Connection>(tmp_ / "Dazezed.dll");
-    query_ = std::make_unique<Query>(*connection_);
+    db_.Use(sql);
   }
-  StrokePlans Build(const WorkbenchInputs& in) { return BuildStrokePlans(*query_, in); }
+  StrokePlans Build(const WorkbenchInputs& in) { return BuildStrokePlans(*db_.query, in); }
   std::vector<std::string> Entries(const WorkbenchInputs& in) { return Utf8(Build(in).entries); }
   static WorkbenchInputs Surname(const char* utf8) {
     WorkbenchInputs in;
@@ -74,9 +70,7 @@ class BuildStrokePlansTest : public ::testing::Test {
     return in;
   }
 
-  testing::TempFolder tmp_;
-  std::unique_ptr<Connection> connection_;
-  std::unique_ptr<Query> query_;
+  testing::FixtureDatabase db_;
 };
 
 TEST_F(BuildStrokePlansTest, NameFormsAndTheirPlansInOrder) {
